@@ -13,10 +13,11 @@ namespace {
 // An iconv descriptor is not safe to share between threads, and opening one for every page
 // is measurable, so each thread keeps its own, reset before every conversion.
 class Utf8ToGbkConverter {
-public:
+  public:
     Utf8ToGbkConverter() : cd_(iconv_open("GBK", "UTF-8")) {}
     ~Utf8ToGbkConverter() {
-        if (valid()) iconv_close(cd_);
+        if (valid())
+            iconv_close(cd_);
     }
     Utf8ToGbkConverter(const Utf8ToGbkConverter&) = delete;
     Utf8ToGbkConverter& operator=(const Utf8ToGbkConverter&) = delete;
@@ -24,7 +25,8 @@ public:
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
     ByteSet convert(std::string_view utf8) {
-        if (!valid()) return {};
+        if (!valid())
+            return {};
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         // A GBK character never takes more bytes than its UTF-8 form, so one pass suffices;
         // the loop only guards against a converter that thinks otherwise.
@@ -37,22 +39,25 @@ public:
             std::size_t out_left = out.size() - written;
             const std::size_t rc = iconv(cd_, &in_ptr, &in_left, &out_ptr, &out_left);
             written = out.size() - out_left;
-            if (rc != static_cast<std::size_t>(-1)) break;
-            if (errno != E2BIG) return {};  // EILSEQ: invalid or no GBK form; EINVAL: cut off
+            if (rc != static_cast<std::size_t>(-1))
+                break;
+            if (errno != E2BIG)
+                return {};  // EILSEQ: invalid or no GBK form; EINVAL: cut off
             out.resize(out.size() * 2);
         }
         out.resize(written);
         return out;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
 }  // namespace
 
 ByteSet utf8_to_gbk(std::string_view utf8) {
-    if (utf8.empty()) return {};
+    if (utf8.empty())
+        return {};
     thread_local Utf8ToGbkConverter converter;
     return converter.convert(utf8);
 }

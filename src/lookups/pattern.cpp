@@ -42,7 +42,8 @@ bool PatternObject::create(std::string_view pattern) {
 std::vector<SearchResult> PatternObject::search_all(std::string_view text) const {
     std::vector<SearchResult> results;
     const std::string_view searched = up_to_first_zero(text);
-    if (!regex_ || searched.empty()) return results;
+    if (!regex_ || searched.empty())
+        return results;
 
     const char* const begin = searched.data();
     const char* const end = begin + searched.size();
@@ -51,7 +52,8 @@ std::vector<SearchResult> PatternObject::search_all(std::string_view text) const
         boost::cmatch match;
         while (boost::regex_search(start, end, match, *regex_, boost::match_default)) {
             results.push_back(to_search_result(match, begin));
-            if (match[0].second == start) break;
+            if (match[0].second == start)
+                break;
             start = match[0].second;
         }
     } catch (...) {
@@ -61,9 +63,11 @@ std::vector<SearchResult> PatternObject::search_all(std::string_view text) const
 }
 
 Text group_text(const SearchResult& result, std::string_view text, std::size_t n) {
-    if (n >= result.groups.size()) return {};
+    if (n >= result.groups.size())
+        return {};
     const SearchResult::Group& group = result.groups[n];
-    if (!group.matched || group.length == 0 || group.start >= text.size()) return {};
+    if (!group.matched || group.length == 0 || group.start >= text.size())
+        return {};
     return bytes_to_text(text.substr(group.start, group.length));
 }
 

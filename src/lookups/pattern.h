@@ -24,7 +24,7 @@ struct SearchResult {
 };
 
 class PatternObject {
-public:
+  public:
     // Compiles the pattern (its bytes up to the first zero). On failure the object is left
     // empty and false is returned.
     bool create(std::string_view pattern);
@@ -36,7 +36,7 @@ public:
     // searching ends the search, keeping the matches found before it.
     std::vector<SearchResult> search_all(std::string_view text) const;
 
-private:
+  private:
     std::optional<boost::regex> regex_;
 };
 

@@ -4,10 +4,12 @@ namespace zerlith {
 
 Text join(std::initializer_list<std::string_view> texts) {
     std::size_t size = 0;
-    for (std::string_view t : texts) size += t.size();
+    for (std::string_view t : texts)
+        size += t.size();
     Text joined;
     joined.reserve(size);
-    for (std::string_view t : texts) joined.append(t);
+    for (std::string_view t : texts)
+        joined.append(t);
     return joined;
 }
 
@@ -16,7 +18,8 @@ Text bytes_to_text(std::string_view bytes) {
 }
 
 Text delete_all(std::string_view text, std::string_view needle) {
-    if (text.empty() || needle.empty()) return Text(text);
+    if (text.empty() || needle.empty())
+        return Text(text);
     Text kept;
     kept.reserve(text.size());
     std::size_t pos = 0;

@@ -24,6 +24,8 @@ Text bytes_to_text(std::string_view bytes);
 Text delete_all(std::string_view text, std::string_view needle);
 
 // True for a byte that starts a GBK double-byte character (0x80 and above).
-constexpr bool is_gbk_lead_byte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+constexpr bool is_gbk_lead_byte(char byte) {
+    return static_cast<unsigned char>(byte) >= 0x80;
+}
 
 }  // namespace zerlith
