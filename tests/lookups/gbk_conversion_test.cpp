@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <thread>
 #include <vector>
 
@@ -17,6 +19,11 @@ struct ConversionCase {
     std::string utf8;
     std::string expected_gbk;
 };
+
+// Names the case in test output and in ctest.
+void PrintTo(const ConversionCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class Utf8ToGbk : public ::testing::TestWithParam<ConversionCase> {};
 

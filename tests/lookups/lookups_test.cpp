@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <map>
 #include <thread>
 #include <vector>
@@ -46,6 +48,11 @@ struct ExtractionCase {
     std::string page;      // as the server sends it
     std::string expected;  // GBK report line
 };
+
+// Names the case in test output and in ctest.
+void PrintTo(const ExtractionCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class Extraction : public ::testing::TestWithParam<ExtractionCase> {};
 

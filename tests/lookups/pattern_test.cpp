@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "lookups/pattern.h"
@@ -87,6 +89,11 @@ struct MatchCase {
     std::string text;
     std::string group1;  // "<no match>" when nothing matches
 };
+
+// Names the case in test output and in ctest.
+void PrintTo(const MatchCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class BoostDefaults : public ::testing::TestWithParam<MatchCase> {};
 

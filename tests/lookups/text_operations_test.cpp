@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "lookups/text.h"
 #include "support/gbk.h"
 
@@ -15,6 +17,11 @@ struct DeleteCase {
     std::string needle;
     std::string expected;
 };
+
+// Names the case in test output and in ctest.
+void PrintTo(const DeleteCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class DeleteAll : public ::testing::TestWithParam<DeleteCase> {};
 
