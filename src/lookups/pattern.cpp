@@ -1,5 +1,6 @@
 #include "lookups/pattern.h"
 
+#include <cstring>
 #include <exception>
 
 namespace zerlith {
@@ -25,13 +26,42 @@ SearchResult to_search_result(const boost::cmatch& match, const char* text_begin
     return result;
 }
 
+bool is_pattern_syntax(char c) {
+    return c != '\0' && std::strchr(".[]{}()\\*+?|^$", c) != nullptr;
+}
+
+bool is_quantifier(std::string_view pattern, std::size_t at) {
+    return at < pattern.size() && std::strchr("*+?{", pattern[at]) != nullptr;
+}
+
 }  // namespace
+
+std::optional<PatternObject::RequiredBytes> PatternObject::required_bytes_of(
+    std::string_view pattern) {
+    // An alternation anywhere may make any branch the match; such patterns get no shortcut.
+    if (pattern.find('|') != std::string_view::npos)
+        return std::nullopt;
+    std::size_t at = 0;
+    while (at < pattern.size() && pattern[at] == '.' && !is_quantifier(pattern, at + 1))
+        ++at;
+    RequiredBytes required{.offset = at, .bytes = {}};
+    while (at < pattern.size() && !is_pattern_syntax(pattern[at]))
+        required.bytes.push_back(pattern[at++]);
+    // A quantifier binds to the byte before it, which then need not be there.
+    if (is_quantifier(pattern, at) && !required.bytes.empty())
+        required.bytes.pop_back();
+    if (required.bytes.empty())
+        return std::nullopt;
+    return required;
+}
 
 bool PatternObject::create(std::string_view pattern) {
     regex_.reset();
+    required_.reset();
     const std::string_view source = up_to_first_zero(pattern);
     try {
         regex_.emplace(source.begin(), source.end(), boost::regex::perl);
+        required_ = required_bytes_of(source);
         return true;
     } catch (const std::exception&) {
         regex_.reset();
@@ -50,7 +80,22 @@ std::vector<SearchResult> PatternObject::search_all(std::string_view text) const
     const char* start = begin;
     try {
         boost::cmatch match;
-        while (boost::regex_search(start, end, match, *regex_, boost::match_default)) {
+        while (true) {
+            const char* from = start;
+            boost::match_flag_type flags = boost::match_default;
+            if (required_) {
+                const std::string_view rest(start, static_cast<std::size_t>(end - start));
+                const std::size_t found = rest.find(required_->bytes, required_->offset);
+                if (found == std::string_view::npos)
+                    break;
+                from = start + (found - required_->offset);
+                // No match starts before `from`; the engine still sees `start` as the
+                // beginning of the text, for "^", "\b" and look-behind alike.
+                if (from != start)
+                    flags |= boost::match_prev_avail;
+            }
+            if (!boost::regex_search(from, end, match, *regex_, flags, start))
+                break;
             results.push_back(to_search_result(match, begin));
             if (match[0].second == start)
                 break;

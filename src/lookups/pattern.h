@@ -37,7 +37,18 @@ class PatternObject {
     std::vector<SearchResult> search_all(std::string_view text) const;
 
   private:
+    // Bytes that every match holds at a fixed distance from its start, found when the
+    // pattern begins with single "." and plain bytes: "../img/pr/" gives "/img/pr/" at 2.
+    // A search skips ahead to them with a plain byte search, which a pattern that starts
+    // with "." would otherwise deny the engine; the matches found are the same.
+    struct RequiredBytes {
+        std::size_t offset = 0;
+        std::string bytes;
+    };
+    static std::optional<RequiredBytes> required_bytes_of(std::string_view pattern);
+
     std::optional<boost::regex> regex_;
+    std::optional<RequiredBytes> required_;
 };
 
 // The bytes of group `n` of `result`, copied from `text`; empty when the group is absent,

@@ -122,6 +122,90 @@ INSTANTIATE_TEST_SUITE_P(
                   "\xbc\xb0"},
         MatchCase{"empty group", "<strong>([0-9]*?)</strong>", "<strong></strong>", ""}));
 
+// What searching all means, written the plain way: every search handed to the engine from
+// where the previous match ended, that point taken as the beginning of the text.
+std::vector<std::vector<std::pair<long, long>>> reference_search_all(const std::string& pattern,
+                                                                     const std::string& text) {
+    std::vector<std::vector<std::pair<long, long>>> all;
+    const boost::regex re(pattern, boost::regex::perl);
+    const char* start = text.data();
+    const char* const end = start + text.size();
+    boost::cmatch m;
+    while (boost::regex_search(start, end, m, re)) {
+        std::vector<std::pair<long, long>> groups;
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            const auto& g = m[static_cast<int>(i)];
+            groups.emplace_back(g.matched ? g.first - text.data() : -1,
+                                g.matched ? g.length() : -1);
+        }
+        all.push_back(groups);
+        if (m[0].second == start)
+            break;
+        start = m[0].second;
+    }
+    return all;
+}
+
+std::vector<std::vector<std::pair<long, long>>> searched(const std::string& pattern,
+                                                         const std::string& text) {
+    PatternObject p;
+    EXPECT_TRUE(p.create(pattern)) << pattern;
+    std::vector<std::vector<std::pair<long, long>>> all;
+    for (const SearchResult& r : p.search_all(text)) {
+        std::vector<std::pair<long, long>> groups;
+        for (const auto& g : r.groups) {
+            groups.emplace_back(g.matched ? static_cast<long>(g.start) : -1,
+                                g.matched ? static_cast<long>(g.length) : -1);
+        }
+        all.push_back(groups);
+    }
+    return all;
+}
+
+TEST(PatternObject, SkippingAheadToRequiredBytesFindsTheSameMatches) {
+    // Patterns that start with "." and plain bytes are searched with a shortcut; the
+    // matches must be those of the plain search, assertions at the skip point included.
+    const std::string patterns[] = {
+        "../img/pr/([0-9]+$)",
+        "..b",
+        ".ab",
+        "ab",
+        "ab*c",
+        "abc?",
+        "a{2}b",
+        "...x+",
+        "..\\bab",
+        "..(?<=xa)b",
+        ".(?<!y)ab",
+        "^.ab",
+        ".a$",
+        "..ab|cd",
+        "<b>a.org</b>(.*?)</span>",
+        "\xb0\xa1.",
+        ".\xa1" "b",
+    };
+    const std::string texts[] = {
+        "",
+        "ab",
+        "xab",
+        "xxab yab zab",
+        "../img/pr/4\r\nx ../img/pr/5",
+        "..ab ab xab",
+        "aab aabb abbbc ac abc",
+        "yab xab",
+        "\xb0\xa1\xb0\xa1" "b",
+        "ab\r\nb\na",
+        "<b>axorg</b>1</span><b>a.org</b>2</span>",
+        "xxxxxxxx",
+    };
+    for (const std::string& pattern : patterns) {
+        for (const std::string& text : texts) {
+            EXPECT_EQ(searched(pattern, text), reference_search_all(pattern, text))
+                << "pattern " << pattern << " text " << text;
+        }
+    }
+}
+
 TEST(GroupText, CopiesTheGroupOrGivesEmpty) {
     SearchResult r;
     r.groups = {{0, 5, true}, {1, 3, true}, {0, 0, false}, {4, 0, true}};
