@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libboost-regex-dev libcurl4-openssl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev libfontconfig-dev
   fontconfig fonts-arphic-uming
   xvfb openbox xdotool x11-apps
 )
