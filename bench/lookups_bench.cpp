@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("nine_lookups", BM_NineLookups)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
-    benchmark::RegisterBenchmark("nine_page_fetches/real_time", BM_NinePageFetches)
+    benchmark::RegisterBenchmark("nine_page_fetches", BM_NinePageFetches)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::RegisterBenchmark("nine_bare_curl_gets", BM_NineBareCurlGets)
