@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libfontconfig-dev
   fontconfig fonts-arphic-uming
-  xvfb openbox xdotool x11-apps
+  xvfb openbox xdotool x11-apps imagemagick
 )
 
 missing=()
