@@ -11,14 +11,19 @@
 #include "support/environment.h"
 #include "support/gbk.h"
 #include "support/loopback_http_server.h"
+#include "support/service_pages.h"
 
 namespace zerlith {
 namespace {
 
 using namespace std::string_literals;
+using testing::exact_routes;
 using testing::gbk;
+using testing::gbk_page;
 using testing::hex_bytes;
 using testing::LoopbackHttpServer;
+using testing::service_pages;
+using testing::utf8_page;
 
 enum Row {
     kPR,
@@ -31,15 +36,6 @@ enum Row {
     k百度外链,
     k谷歌外链
 };
-
-// A result page of the kind each service sends, around the piece the lookup looks for.
-std::string gbk_page(std::string_view utf8_piece) {
-    return gbk("<html><head><title>结果</title></head><body><div id=\"r\">") + gbk(utf8_piece) +
-           gbk("</div></body></html>\r\n");
-}
-std::string utf8_page(std::string_view utf8_piece) {
-    return "<html><body><p>" + std::string(utf8_piece) + "</p></body></html>\n";
-}
 
 struct ExtractionCase {
     const char* what;
@@ -148,43 +144,10 @@ TEST_F(NineLookups, UnreachableEndpointsGiveExactlyTheFallbackLines) {
     EXPECT_EQ(all_lines("a.com"), kFallbackLines);
 }
 
-// Every service, answered by one loopback server acting as the proxy of the environment.
-std::map<std::string, std::string> service_pages(const std::string& d) {
-    return {
-        {"http://pr.links.cn/tool/pr/index.php?website=" + d, gbk_page("../img/pr/5\r\n")},
-        {"http://rank.aizhan.com/baidu/" + d + "/", utf8_page("百度权重值为4，累计找到")},
-        {"http://www.baidu.com/baidu?word=" + d, gbk_page("<b>" + d + "</b> 2012-1-2 </span>")},
-        {"http://www.baidu.com/baidu?word=site%3A" + d, gbk_page("找到相关结果数约1,000个")},
-        {"http://www.google.com.hk/search?&ie=gb2312&oe=gb2312&hl=zh-CN&q=site%3A" + d,
-         gbk_page("找到约 2,000 条结果")},
-        {"http://www.soso.com/q?pid=s.idx&w=site%3A" + d, gbk_page("搜索到约 3,000 项结果")},
-        {"http://sitemap.cn.yahoo.com/search?bwm=i&bwmo=d&p=" + d,
-         gbk_page("<strong>4000</strong>")},
-        {"http://www.baidu.com/s?wd=domain%3A" + d, gbk_page("找到相关结果约5,000个")},
-        {"http://www.google.com.hk/search?&ie=gb2312&oe=gb2312&hl=zh-CN&q=link%3A" + d,
-         utf8_page("获得约 6,000 条结果")},
-    };
-}
-
-std::vector<std::string> expected_lines() {
-    return {gbk(" PR：5\r\n"),          gbk(" 百度权重：4\r\n"),    gbk(" 百度快照：2012-1-2\r\n"),
-            gbk(" 百度收录：1000\r\n"), gbk(" 谷歌收录：2000\r\n"), gbk(" 搜搜收录：3000\r\n"),
-            gbk(" 雅虎外链：4000\r\n"), gbk(" 百度外链：5000\r\n"), gbk(" 谷歌外链：6000\r\n\r\n")};
-}
-
-// Routes by exact request target, so that a wrong URL shows as a fallback line.
-testing::Handler exact_routes(std::map<std::string, std::string> pages) {
-    return [pages = std::move(pages)](const testing::ReceivedRequest& r, testing::Connection& c) {
-        const auto page = pages.find(r.target);
-        c.send(page == pages.end() ? testing::http_response(404, "unknown")
-                                   : testing::http_response(200, page->second));
-    };
-}
-
 TEST_F(NineLookups, AskEachServiceForTheDomainAndReadItsAnswer) {
     LoopbackHttpServer services(exact_routes(service_pages("a.com")));
     testing::use_http_proxy(services.base_url());
-    EXPECT_EQ(all_lines("a.com"), expected_lines());
+    EXPECT_EQ(all_lines("a.com"), testing::service_report_lines());
     const auto requests = services.requests();
     ASSERT_EQ(requests.size(), 9u);
     for (const auto& r : requests)
@@ -221,7 +184,7 @@ TEST_F(NineLookups, ConcurrentRunsEachGetTheirOwnLines) {
     for (auto& t : runs)
         t.join();
     for (std::size_t i = 0; i < domains.size(); ++i) {
-        EXPECT_EQ(results[i], expected_lines()) << domains[i];
+        EXPECT_EQ(results[i], testing::service_report_lines()) << domains[i];
     }
 }
 

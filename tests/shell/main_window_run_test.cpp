@@ -17,52 +17,24 @@
 #include "support/environment.h"
 #include "support/gbk.h"
 #include "support/loopback_http_server.h"
+#include "support/service_pages.h"
 
 namespace zerlith {
 namespace {
 
+using testing::exact_routes;
 using testing::gbk;
+using testing::service_pages;
 
 constexpr int kRunMs = 120000;
 
-std::string gbk_page(std::string_view utf8_piece) {
-    return gbk("<html><body><div>") + gbk(utf8_piece) + gbk("</div></body></html>\r\n");
-}
-std::string utf8_page(std::string_view utf8_piece) {
-    return "<html><body><p>" + std::string(utf8_piece) + "</p></body></html>\n";
-}
-
-// What each service answers about the domain.
-std::map<std::string, std::string> service_pages(const std::string& d) {
-    return {
-        {"http://pr.links.cn/tool/pr/index.php?website=" + d, gbk_page("../img/pr/5\r\n")},
-        {"http://rank.aizhan.com/baidu/" + d + "/", utf8_page("百度权重值为4，累计找到")},
-        {"http://www.baidu.com/baidu?word=" + d, gbk_page("<b>" + d + "</b> 2012-1-2 </span>")},
-        {"http://www.baidu.com/baidu?word=site%3A" + d, gbk_page("找到相关结果数约1,000个")},
-        {"http://www.google.com.hk/search?&ie=gb2312&oe=gb2312&hl=zh-CN&q=site%3A" + d,
-         gbk_page("找到约 2,000 条结果")},
-        {"http://www.soso.com/q?pid=s.idx&w=site%3A" + d, gbk_page("搜索到约 3,000 项结果")},
-        {"http://sitemap.cn.yahoo.com/search?bwm=i&bwmo=d&p=" + d,
-         gbk_page("<strong>4000</strong>")},
-        {"http://www.baidu.com/s?wd=domain%3A" + d, gbk_page("找到相关结果约5,000个")},
-        {"http://www.google.com.hk/search?&ie=gb2312&oe=gb2312&hl=zh-CN&q=link%3A" + d,
-         utf8_page("获得约 6,000 条结果")},
-    };
-}
-
 // The eleven appends of one run, in their order.
 std::vector<std::string> block_of(const std::string& d) {
-    return {gbk(" 全面分析 " + d + "\r\n\r\n"),
-            gbk(" PR：5\r\n"),
-            gbk(" 百度权重：4\r\n"),
-            gbk(" 百度快照：2012-1-2\r\n"),
-            gbk(" 百度收录：1000\r\n"),
-            gbk(" 谷歌收录：2000\r\n"),
-            gbk(" 搜搜收录：3000\r\n"),
-            gbk(" 雅虎外链：4000\r\n"),
-            gbk(" 百度外链：5000\r\n"),
-            gbk(" 谷歌外链：6000\r\n\r\n"),
-            gbk(" =====   打完收工  =====\r\n\r\n")};
+    std::vector<std::string> block = {gbk(" 全面分析 " + d + "\r\n\r\n")};
+    for (const std::string& line : testing::service_report_lines())
+        block.push_back(line);
+    block.push_back(gbk(" =====   打完收工  =====\r\n\r\n"));
+    return block;
 }
 
 std::string joined(const std::vector<std::string>& pieces) {
@@ -90,14 +62,6 @@ bool is_interleaving(const std::string& text, const std::vector<std::string>& a,
         return ok;
     };
     return from(from, 0, 0, 0);
-}
-
-testing::Handler exact_routes(std::map<std::string, std::string> pages) {
-    return [pages = std::move(pages)](const testing::ReceivedRequest& r, testing::Connection& c) {
-        const auto page = pages.find(r.target);
-        c.send(page == pages.end() ? testing::http_response(404, "unknown")
-                                   : testing::http_response(200, page->second));
-    };
 }
 
 struct Shown {
